@@ -13,9 +13,10 @@ namespace impulsor {
 
 bool requireCores(const CoreCatalog& catalog, DesignContext& c) {
   if (!catalog.empty()) return true;
-  std::string text = msg::kEmptySeries;
-  text.replace(text.find("%s"), 2, c.inputs.series);
-  c.host.warn(text);
+  const std::string_view pattern = msg::kEmptySeries;
+  const auto at = pattern.find("%s");
+  c.host.warn(std::string(pattern.substr(0, at)) + c.inputs.series +
+              std::string(pattern.substr(at + 2)));
   return false;
 }
 
