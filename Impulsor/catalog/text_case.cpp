@@ -2,10 +2,6 @@
 
 namespace impulsor {
 
-namespace {
-
-// Decodes one character at text[i] and advances i. A byte that does not start a valid
-// sequence is taken alone, mapped above the Unicode range so it never equals a letter.
 char32_t nextCharacter(std::string_view text, std::size_t& i) {
   const auto lead = static_cast<unsigned char>(text[i]);
   if (lead < 0x80) {
@@ -22,11 +18,13 @@ char32_t nextCharacter(std::string_view text, std::size_t& i) {
   }
   if (!valid) {
     ++i;
-    return 0x110000 + lead;
+    return kBrokenByte + lead;
   }
   i += length;
   return c;
 }
+
+namespace {
 
 char32_t lower(char32_t c) {
   if (c >= U'A' && c <= U'Z') return c + 0x20;

@@ -7,6 +7,12 @@
 
 namespace impulsor {
 
+// Decodes the UTF-8 character at text[i] and advances i past it. A byte that does not start a
+// valid sequence is taken alone and returned as kBrokenByte + its value, above the Unicode
+// range, so that it never equals a letter.
+inline constexpr char32_t kBrokenByte = 0x110000;
+char32_t nextCharacter(std::string_view text, std::size_t& i);
+
 // The text's characters in lower case; bytes that are not valid UTF-8 keep their own value.
 std::u32string foldCase(std::string_view text);
 

@@ -1,5 +1,7 @@
 #include "text_file.h"
 
+#include "text_case.h"
+
 #include <array>
 #include <fstream>
 #include <system_error>
@@ -68,23 +70,9 @@ std::string utf8ToCp1251(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x80) {
-      out += static_cast<char>(lead);
-      ++i;
-      continue;
-    }
-    const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    char32_t c = lead & (0x7F >> length);
-    bool valid = length > 1 && i + length <= text.size();
-    for (int k = 1; valid && k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      valid = (next & 0xC0) == 0x80;
-      c = (c << 6) | (next & 0x3F);
-    }
+    const char32_t c = nextCharacter(text, i);
     // A broken sequence is one unrepresentable character per byte.
-    out += valid ? toCp1251(c) : '?';
-    i += valid ? length : 1;
+    out += c >= kBrokenByte ? '?' : toCp1251(c);
   }
   return out;
 }
