@@ -170,6 +170,33 @@ TEST_F(SessionScenario, MissingSeriesLeavesAnEmptyCatalogAndEveryComputationSays
     EXPECT_NE(boxes.shown[i].find("нет ни одного магнитопровода"), std::string::npos);
 }
 
+TEST_F(SessionScenario, DamagedSettingsFileKeepsTheDefaultsAndStartUpCompletes) {
+  write(kSettingsFileName, "[INI_DATA]\r\nseries\t= Test cores\r\nUmin\t= 150");  // no CR
+  ImpulsorSession session(folder, boxes);
+  session.startUp();
+  ASSERT_EQ(boxes.shown.size(), 2u);  // the settings file, then the default series not found
+  EXPECT_NE(boxes.shown[0].find(kSettingsFileName), std::string::npos);
+  EXPECT_EQ(session.inputs().Umin, "200");
+  EXPECT_EQ(session.inputs().series, "KVZN-TH cores");
+  EXPECT_EQ(session.seriesList().size(), 1u);  // the list is filled all the same
+}
+
+TEST_F(SessionScenario, ASeriesWhoseFileVanishedKeepsTheSeriesInUse) {
+  rememberDesign();
+  write("Other cores.txt", impulsor::testing::kTestSeries);
+  ImpulsorSession session(folder, boxes);
+  session.startUp();
+  session.completeStartUp();
+  ASSERT_EQ(session.seriesList(), (std::vector<std::string>{"Other cores", "Test cores"}));
+  fs::remove(folder / "Other cores.txt");
+  session.chooseSeries(0);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_NE(boxes.shown[0].find("Other cores.txt"), std::string::npos);
+  EXPECT_EQ(session.inputs().series, "Test cores");
+  EXPECT_EQ(session.seriesSelection(), 1);
+  EXPECT_EQ(session.coreList().size(), 3u);
+}
+
 TEST_F(SessionScenario, EditRulesAndRadios) {
   rememberDesign();
   ImpulsorSession session(folder, boxes);
