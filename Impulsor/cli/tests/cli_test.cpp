@@ -114,14 +114,36 @@ TEST_F(Cli, ScenarioOfLoadAutomaticSelectionSpinsAndSave) {
   EXPECT_EQ(report["core_index"], 1);
   EXPECT_EQ(report["enabled"]["1008"], true);
 
+  // The automatic selection by hand (µr = 1, so AL_eff = AL): Lmax = 4043.087 µH at Ipk =
+  // 0.4652 A; the first estimate passes the smallest core, T10 (N²·AL > Lmax at the field
+  // limit), where three passes settle on N = 239, Ns1 = trunc(239/9.5952) = 25, N1 = 238,
+  // H = 0.4π·Imax·238/45·10 = 31.14 Oe at 59.7 % continuity.
+  const CliRun automatic =
+      run({"--dir", folder.string(), "--load", "start.sav", "--auto", "--format", "json"});
+  ASSERT_EQ(automatic.exit, 0) << automatic.err;
+  report = json::parse(automatic.out);
+  EXPECT_EQ(report["status"], 0);
+  EXPECT_EQ(report["inputs"]["core"], "T10");
+  EXPECT_EQ(report["core_index"], 0);
+  EXPECT_EQ(report["inputs"]["w11"], "238");
+  EXPECT_EQ(report["results"]["1056"], "25");
+  EXPECT_EQ(report["results"]["1036"], "31.14");
+  EXPECT_EQ(report["results"]["1039"], "59.7");
+  EXPECT_EQ(report["red"], json::array());
+  const int primaryRow = report["spins"]["1099"];
+
   const CliRun scenario = run({"--dir", folder.string(), "--load", "start.sav", "--auto", "--spin",
-                            "1098:2", "--spin", "1099:-1", "--save", "result", "--format", "json"});
+                               "1098:2", "--spin", "1099:-1", "--save", "result", "--format",
+                               "json"});
   ASSERT_EQ(scenario.exit, 0) << scenario.err;
   report = json::parse(scenario.out);
-  EXPECT_EQ(report["status"], 0);
+  // Two turns more: Ns1 = ⌈240 / (120/12.6)⌉ = ⌈25.2⌉ = 26.
   const std::string turns = report["inputs"]["w11"];
-  EXPECT_EQ(report["results"]["1044"], turns);
-  EXPECT_EQ(report["spins"]["1099"].get<int>() + 0, report["spins"]["1099"].get<int>());
+  EXPECT_EQ(turns, "240");
+  EXPECT_EQ(report["results"]["1044"], "240");
+  EXPECT_EQ(report["results"]["1056"], "26");
+  EXPECT_EQ(report["spins"]["1099"], primaryRow - 1);
+  EXPECT_EQ(report["status"], 0);  // the last automatic design, before the spins
   ASSERT_TRUE(fs::exists(folder / "result.sav"));
   const std::string saved = slurp(folder / "result.sav");
   EXPECT_NE(saved.find("w11\t= " + turns + "\r\n"), std::string::npos);
