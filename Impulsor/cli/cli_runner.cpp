@@ -75,12 +75,12 @@ Action setAction(const std::string& assignment) {
   };
 }
 
-Action spinAction(const std::string& spec) {
-  const auto colon = spec.find(':');
-  const auto id = colon == std::string::npos ? std::nullopt : parseInt(spec.substr(0, colon));
-  const auto steps = colon == std::string::npos ? std::nullopt : parseInt(spec.substr(colon + 1));
+Action spinAction(const std::string& argument) {
+  const auto colon = argument.find(':');
+  const auto id = colon == std::string::npos ? std::nullopt : parseInt(argument.substr(0, colon));
+  const auto steps = colon == std::string::npos ? std::nullopt : parseInt(argument.substr(colon + 1));
   if (!id || !steps || !isSpin(*id))
-    throw UsageError("--spin needs ID:STEPS with a spin button ID, got \"" + spec + "\"");
+    throw UsageError("--spin needs ID:STEPS with a spin button ID, got \"" + argument + "\"");
   return [id = *id, steps = *steps](ImpulsorSession& s) {
     const int direction = steps < 0 ? -1 : 1;
     for (int k = 0; k < std::abs(steps); ++k) s.spinStep(id, direction);
