@@ -313,7 +313,11 @@ SeriesParse parseSeriesFile(std::string_view bytes) {
 std::optional<std::string> loadSeries(const std::filesystem::path& folder, std::string_view series,
                                       CoreCatalog& catalog) {
   const std::string fileName = std::string(series) + ".txt";
-  const FileBytes file = readFileBytes(folder / fileName, kSeriesFileLimit);
+  // A series is a file of the working folder; a name from a design file that reaches into
+  // another folder is not one.
+  const bool inFolder = series.find_first_of("/\\") == std::string_view::npos;
+  const FileBytes file = inFolder ? readFileBytes(folder / fileName, kSeriesFileLimit)
+                                  : FileBytes{ReadStatus::CannotOpen, {}};
   if (file.status == ReadStatus::CannotOpen) {
     return seriesMessage("Не найден файл серии магнитопроводов \"%s\".\nСерия не загружена.",
                          fileName);

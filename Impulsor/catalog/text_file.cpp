@@ -79,7 +79,8 @@ std::string utf8ToCp1251(std::string_view text) {
 
 FileBytes readFileBytes(const std::filesystem::path& path, std::size_t maxBytes) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return {ReadStatus::CannotOpen, {}};
+  // Only ordinary files: a folder, a pipe or a device under a file's name is no file of ours.
+  if (!std::filesystem::is_regular_file(path, error)) return {ReadStatus::CannotOpen, {}};
   std::ifstream file(path, std::ios::binary);
   if (!file) return {ReadStatus::CannotOpen, {}};
   // Reading at most maxBytes bytes tells a too-large file without taking it whole,
