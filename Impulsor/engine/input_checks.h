@@ -5,12 +5,16 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "design_inputs.h"
 
 namespace impulsor {
 
 enum class Computation { AutomaticDesign, Optimization };
+
+// The label of a design-file key's field as the engineer reads it in the messages.
+const char* inputLabel(std::string_view key);
 
 // The message for the first input out of range (UTF-8), or nullopt when all are usable.
 // `in` are the numbers parseInputs gave for `texts`.
