@@ -65,6 +65,12 @@ std::optional<std::string> writeDesignFile(const std::filesystem::path& path,
 
 DesignFileRead parseDesignFile(std::string_view bytes, const std::string& fileName) {
   const std::string_view text = bytes.substr(0, bytes.find('\0'));
+  // Without its section this is no design file; reading it would empty every input.
+  if (text.find(kSection) == std::string_view::npos) {
+    return {DesignFileStatus::Damaged, DesignInputs{},
+            "Файл \"" + fileName + "\" не является файлом расчета:\nв нем нет раздела [" +
+                std::string(kSection) + "].\nДанные не загружены."};
+  }
   DesignFileRead read;
   for (const InputKey& key : kInputKeys) {
     const LookupResult found = lookupValue(text, kSection, key.name);

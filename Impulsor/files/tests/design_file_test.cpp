@@ -104,8 +104,22 @@ TEST_P(FileWithoutKeys, EmptiesEveryTextAndZeroesEverySelector) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, FileWithoutKeys,
+                         ::testing::Values(MissingKeysCase{"section only", "[INI_DATA]\r\n"},
+                                           MissingKeysCase{"section name only", "INI_DATA"}));
+
+// Without the section it is no design file: loading it would empty every input.
+class FileWithoutSection : public ::testing::TestWithParam<MissingKeysCase> {};
+
+TEST_P(FileWithoutSection, IsRefusedAsNoDesignFile) {
+  const DesignFileRead read = parseDesignFile(GetParam().bytes, "a.sav");
+  EXPECT_EQ(read.status, DesignFileStatus::Damaged);
+  EXPECT_EQ(read.message,
+            "Файл \"a.sav\" не является файлом расчета:\nв нем нет раздела [INI_DATA].\n"
+            "Данные не загружены.");
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, FileWithoutSection,
                          ::testing::Values(MissingKeysCase{"empty file", ""},
-                                           MissingKeysCase{"section only", "[INI_DATA]\r\n"},
                                            // The keys count only after the section name.
                                            MissingKeysCase{"no section", kDefaultFile.substr(12)},
                                            MissingKeysCase{"other section",
