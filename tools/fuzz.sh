@@ -9,7 +9,7 @@ shift || true
 targets=("$@")
 ((${#targets[@]})) || targets=(fuzz_lookup_value fuzz_series_file fuzz_design_file fuzz_session)
 
-command -v clang++ >/dev/null || { apt-get update -qq && apt-get install -y -qq clang-14 libclang-rt-14-dev; }
+bash tools/install-deps.sh clang-14 libclang-rt-14-dev
 CXX=clang++ cmake -S . -B build-fuzz -DIMPULSOR_FUZZ=ON -DIMPULSOR_BUILD_TESTS=OFF \
   -DIMPULSOR_BUILD_GUI=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target "${targets[@]}"

@@ -2,20 +2,6 @@
 # Installs what the build needs (Debian 12, as root), then configures and builds into build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-packages=(g++ cmake make pkg-config libgtest-dev libbenchmark-dev nlohmann-json3-dev
-          qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core xvfb xauth)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
-
-jobs=$(nproc)
+bash tools/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$jobs"
+cmake --build build -j"$(nproc)"

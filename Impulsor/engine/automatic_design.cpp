@@ -159,6 +159,7 @@ int runAutomaticDesign(DesignContext& c) {
   if (checkInputs(c.inputs, s.in, Computation::AutomaticDesign)) return kInputRefused;
   s.delta = skinDepth(s.in.F);
   s.Aeff_max = maxWireDiameter(s.delta, s.in.Racdc).Aeff_max;
+  s.flux.reset();
   takeCore(s, *c.core, c.inputs, c.results);
   c.host.coreTaken();
   prepareSupply(s, /*fetDropFromZero=*/true);

@@ -28,6 +28,10 @@ struct WindingData {
 };
 
 struct DesignState {
+  // Evaluate every formula step by step as written, without the shortcuts that give the same
+  // results faster (the reference the fast path is checked against).
+  bool plainEvaluation = false;
+
   ParsedInputs in;
 
   // Working copies changed in place during a design.

@@ -38,7 +38,7 @@ void takeCore(DesignState& s, const CoreRecord& core, DesignInputs& inputs, Desi
 }
 
 void startMagnetics(DesignState& s, const MaterialData& material) {
-  s.flux.build(material, s.mui, s.in.F);
+  s.flux.build(material, s.mui, s.in.F, s.plainEvaluation);
   s.AL_eff = s.mui * kFourPiTenths * s.Ae_s / s.core.le / 1000;
 }
 

@@ -141,6 +141,7 @@ void runOptimization(DesignContext& c) {
   s.in = *parsed;
   clearResults(c);
   s.delta = skinDepth(s.in.F);
+  s.flux.reset();
   takeWire(c, kPrimary, ctl::kPrimaryDiameter);
   r.set(ctl::kPrimaryRatio, formatFixed(s.windings[kPrimary].ratio, 3),
         s.windings[kPrimary].ratio);

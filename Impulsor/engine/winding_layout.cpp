@@ -16,7 +16,7 @@ constexpr double kPitchPerDiameter = 1.05;
 constexpr double kPackingPerDiameter = 1.15;
 }  // namespace
 
-LayerFit fitLayers(const Wire& wire, double Df0, double l0) {
+LayerFit fitLayers(const Wire& wire, double Df0, double l0, long long enough) {
   LayerFit fit;
   fit.p = wire.di * kPitchPerDiameter;
   fit.t = wire.di * kPackingPerDiameter;
@@ -24,7 +24,7 @@ LayerFit fitLayers(const Wire& wire, double Df0, double l0) {
   fit.l[0] = l0;
   int s = 1;
   double Df = Df0;
-  while (Df >= p && s < kMaxLayers + 1) {
+  while (Df >= p && s < kMaxLayers + 1 && fit.capacity < enough) {
     const double f = t / (Df - t);
     if (f > 0 && f <= 1) {
       // Turns of diameter t whose centres lie on a circle of diameter Df − t.
@@ -75,8 +75,11 @@ struct Cursor {  // where the next winding starts
 bool layOne(DesignState& s, int winding, Cursor& cursor, DesignResults& r) {
   WindingData& w = s.windings[winding];
   const Wire& wire = kWireTable[w.row];
-  const LayerFit fit = fitLayers(wire, cursor.Df0, cursor.l0);
   const double wireTurns = std::trunc(w.turns * w.strands);
+  const long long enough = s.plainEvaluation || !(wireTurns < 1e15)
+                               ? std::numeric_limits<long long>::max()
+                               : static_cast<long long>(wireTurns);
+  const LayerFit fit = fitLayers(wire, cursor.Df0, cursor.l0, enough);
   if (!(wireTurns <= static_cast<double>(fit.capacity))) return false;
   const Placement place = placeTurns(fit, cursor.Df0, static_cast<long long>(wireTurns));
   const double p = fit.p;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <limits>
 
 #include "design_results.h"
 #include "design_state.h"
@@ -20,7 +21,10 @@ struct LayerFit {
   std::array<double, kMaxLayers + 2> l{};     // length of one turn in layer s (l[0] = base)
   long long capacity = 0;
 };
-LayerFit fitLayers(const Wire& wire, double Df0, double l0);
+// The layers that fit from the free diameter Df0 inwards. Fitting stops once `enough` turns
+// have room (the layers after that are not needed to place them); by default every layer.
+LayerFit fitLayers(const Wire& wire, double Df0, double l0,
+                   long long enough = std::numeric_limits<long long>::max());
 
 struct Placement {
   int sLast = 1;      // layers used, the last possibly partly filled

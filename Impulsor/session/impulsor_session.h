@@ -31,6 +31,8 @@ class ImpulsorSession : private DesignHost {
   ImpulsorSession(std::filesystem::path folder, MessageBoxes& boxes);
 
   void setView(SessionView* view) { view_ = view; }
+  // Every formula step by step as written (the reference the fast path is checked against).
+  void setPlainEvaluation(bool plain) { state_.plainEvaluation = plain; }
 
   // Window initialization: settings (when readSettings), series list, series, winding order,
   // enabled edits. Then, on the first timer tick, the remembered core and the optimization.

@@ -53,22 +53,35 @@ TEST(RelativePermeability, IsTheProductOfFieldAndFrequencyFactors) {
   EXPECT_NEAR(relativePermeability(m, 40, 100), 0.4 * std::sqrt(0.5), 1e-12);
 }
 
-TEST(FluxTable, IntegratesMuTimesHInTenthsOfAnOersted) {
+class FluxTableEvaluation : public ::testing::TestWithParam<bool> {};  // plain or fast
+
+TEST_P(FluxTableEvaluation, IntegratesMuTimesHInTenthsOfAnOersted) {
   MaterialData m;  // no tables: µr = 1, so B = µi·H·10⁻⁴ T
   m.Hmax = 50;
   FluxTable table;
-  table.build(m, 60, 100);
+  table.build(m, 60, 100, GetParam());
   EXPECT_NEAR(table.at(m, 100), 60 * 10.0 * 1e-4, 1e-12);  // 10 Oe
   EXPECT_NEAR(table.at(m, 500), 60 * 50.0 * 1e-4, 1e-12);  // the series' limit
 }
 
-TEST(FluxTable, ContinuesTheIntegralBeyondTheBuiltPart) {
+TEST_P(FluxTableEvaluation, ContinuesTheIntegralBeyondTheBuiltPart) {
   MaterialData m;
   m.Hmax = 10;
   FluxTable table;
-  table.build(m, 60, 100);
+  table.build(m, 60, 100, GetParam());
   EXPECT_NEAR(table.at(m, 250), 60 * 25.0 * 1e-4, 1e-12);   // beyond Hmax
   EXPECT_NEAR(table.at(m, 7000), 60 * 700.0 * 1e-4, 1e-9);  // beyond 500 Oe
+}
+
+INSTANTIATE_TEST_SUITE_P(PlainAndFast, FluxTableEvaluation, ::testing::Bool());
+
+TEST(TableFactor, AHintFromASmallerArgumentFindsTheSameSegment) {
+  MaterialData m;
+  for (int i = 0; i < 6; ++i) m.muH[i] = {10.0 * (i + 1), 1.0 - 0.1 * i};
+  m.lastH = 5;
+  int hint = 0;
+  for (double H = 1; H < 80; H += 0.7)
+    EXPECT_EQ(tableFactor(m.muH, m.lastH, H, &hint), tableFactor(m.muH, m.lastH, H)) << H;
 }
 
 TEST(StackOf, OneCoreKeepsTheCatalogInductanceFactor) {
