@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "impulsor_session.h"
+#include "recording_boxes.h"
 #include "series_file.h"
 #include "series_list.h"
 #include "text_file.h"
@@ -87,17 +88,8 @@ INSTANTIATE_TEST_SUITE_P(Shipped, EverySeries, ::testing::ValuesIn(shippedSeries
                            return name;
                          });
 
-class CountingBoxes final : public MessageBoxes {
- public:
-  MessageAnswer show(std::string_view text, std::string_view, MessageButtons) override {
-    shown.emplace_back(text);
-    return MessageAnswer::Ok;
-  }
-  std::vector<std::string> shown;
-};
-
 TEST(ShippedData, TheDefaultDesignStartsUpWithoutAMessage) {
-  CountingBoxes boxes;
+  test::RecordingBoxes boxes;
   ImpulsorSession session(kData, boxes);
   session.startUp(/*readSettings=*/false);
   session.completeStartUp();
@@ -134,7 +126,7 @@ TEST(ShippedData, TypicalDesignsFindACompleteDesignOnEverySeries) {
   for (std::size_t s = 0; s < series.size(); ++s) {
     for (const TypicalDesign& design : typicalDesigns()) {
       SCOPED_TRACE(series[s] + " " + design.name);
-      CountingBoxes boxes;
+      test::RecordingBoxes boxes;
       ImpulsorSession session(kData, boxes);
       session.startUp(false);
       session.completeStartUp();

@@ -10,21 +10,13 @@
 #include <vector>
 
 #include "impulsor_session.h"
+#include "recording_boxes.h"
 
 namespace impulsor {
 namespace {
 
-class RecordingBoxes final : public MessageBoxes {
- public:
-  MessageAnswer show(std::string_view text, std::string_view caption, MessageButtons) override {
-    shown.push_back(std::string(caption) + ": " + std::string(text));
-    return MessageAnswer::Ok;
-  }
-  std::vector<std::string> shown;
-};
-
 struct Program {
-  RecordingBoxes boxes;
+  test::RecordingBoxes boxes;
   ImpulsorSession session;
   explicit Program(bool plain) : session(IMPULSOR_DATA_DIR, boxes) {
     session.setPlainEvaluation(plain);

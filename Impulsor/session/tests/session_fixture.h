@@ -11,20 +11,12 @@
 
 #include "design_file.h"
 #include "impulsor_session.h"
+#include "recording_boxes.h"
 #include "test_series.h"
 
 namespace impulsor {
 
 namespace fs = std::filesystem;
-
-class ScriptedBoxes final : public MessageBoxes {
- public:
-  MessageAnswer show(std::string_view text, std::string_view caption, MessageButtons) override {
-    shown.push_back(std::string(caption) + ": " + std::string(text));
-    return MessageAnswer::Ok;
-  }
-  std::vector<std::string> shown;
-};
 
 class SessionScenario : public ::testing::Test {
  protected:
@@ -56,7 +48,7 @@ class SessionScenario : public ::testing::Test {
   }
 
   fs::path folder;
-  ScriptedBoxes boxes;
+  test::RecordingBoxes boxes;
 };
 
 }  // namespace impulsor

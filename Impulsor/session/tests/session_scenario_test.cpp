@@ -110,7 +110,7 @@ TEST_F(SessionScenario, AutomaticSelectionThenSpinsSaveLoadAndExit) {
   EXPECT_TRUE(boxes.shown.empty()) << boxes.shown.front();
 
   // A restart shows the same design.
-  ScriptedBoxes again;
+  test::RecordingBoxes again;
   ImpulsorSession restarted(folder, again);
   restarted.startUp();
   restarted.completeStartUp();
