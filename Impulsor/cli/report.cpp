@@ -79,32 +79,32 @@ std::string textReport(const ImpulsorSession& session) {
   const DesignInputs& in = session.inputs();
   std::ostringstream out;
   out << kWindowTitle << "\n\n";
-  out << "Исходные данные\n";
-  out << "  " << padded("Серия магнитопроводов:", kLabelWidth) << in.series << '\n';
-  out << "  " << padded("Выбор магнитопровода:", kLabelWidth) << in.core << '\n';
+  out << kInputsGroup << '\n';
+  out << "  " << padded(kSeriesLabel, kLabelWidth) << in.series << '\n';
+  out << "  " << padded(kCoreLabel, kLabelWidth) << in.core << '\n';
   inputRows(out, in, converterInputRows());
   out << "  " << padded("Питание", kLabelWidth) << (in.setevoe == 1 ? "AC" : "DC") << '\n';
   out << "  " << padded("Транзистор", kLabelWidth)
       << (in.rds == 1 ? "полевой (задано Rds(on))" : "биполярный (задано Uнас.)") << '\n';
-  out << heading("Выходы", {"1.", "2.", "3."});
+  out << heading(kOutputsLabel, {kOutputColumns[0], kOutputColumns[1], kOutputColumns[2]});
   inputRows(out, in, outputInputRows());
   inputRows(out, in, automaticInputRows());
-  out << "\nОптимизация\n";
+  out << '\n' << kOptimizationGroup << '\n';
   out << heading("", {"Первич.", "1.", "2.", "3."});
   inputRows(out, in, optimizationInputRows());
   const std::size_t order = static_cast<std::size_t>(in.pri_sec);
-  out << "  " << padded("Последовательность намотки:", kLabelWidth)
+  out << "  " << padded(kWindingOrderLabel, kLabelWidth)
       << (order < kWindingOrders.size() ? kWindingOrders[order] : std::string_view()) << '\n';
 
-  out << "\nРезультаты расчета\n";
+  out << '\n' << kResultsGroup << '\n';
   resultRows(out, session, summaryResultRows());
   out << '\n';
   const auto detailed = detailedResultRows();
   resultRows(out, session, detailed.subspan(0, 19));
-  out << heading("Напряжение питания", {" мин.", "ном.", "макс."});
+  out << heading(kSupplyLabel, {kSupplyColumns[0], kSupplyColumns[1], kSupplyColumns[2]});
   resultRows(out, session, detailed.subspan(19, 3));
-  out << "\nВыходные характеристики преобразователя\n";
-  out << heading("Выходы", {"1.", "2.", "3."});
+  out << '\n' << kOutputsHeading << '\n';
+  out << heading(kOutputsLabel, {kOutputColumns[0], kOutputColumns[1], kOutputColumns[2]});
   resultRows(out, session, detailed.subspan(22));
   return out.str();
 }
