@@ -24,8 +24,9 @@ fs::path benchFolder() {
     std::ostringstream worst;
     for (int i = 0; i < 100; ++i) {
       // A large inductance factor passes the estimate at once; a 1 mm hole holds no primary.
-      worst << "[W" << 1000 + i << "]\r\nOD = " << 20 + i << "\r\nID = 1\r\nOH = 10\r\nOD0 = "
-            << 20 + i << "\r\nID0 = 1\r\nH0 = 10\r\nle = " << 40 + i
+      worst << "[W" << 1000 + i << "]\r\nOD = " << 20 + i
+            << "\r\nID = 1\r\nOH = 10\r\nOD0 = " << 20 + i
+            << "\r\nID0 = 1\r\nH0 = 10\r\nle = " << 40 + i
             << "\r\nAe = 100\r\nAL = " << 0.5 + 0.01 * i << "\r\n";
     }
     worst << shipped.substr(shipped.find("[END]"));
@@ -71,7 +72,8 @@ BENCHMARK(AutomaticSelectionDefaultSeries)->Arg(0)->Arg(1)->Unit(benchmark::kMic
 void AutomaticSelectionWorstCase100Cores(benchmark::State& state) {
   StartedSession s(state);
   const auto& list = s.session.seriesList();
-  const int worst = static_cast<int>(std::find(list.begin(), list.end(), "Worst cores") - list.begin());
+  const int worst =
+      static_cast<int>(std::find(list.begin(), list.end(), "Worst cores") - list.begin());
   s.session.chooseSeries(worst);
   if (s.session.coreList().size() != 100) state.SkipWithError("the worst-case series did not load");
   for (auto _ : state) s.session.automaticSelection();

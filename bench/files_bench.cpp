@@ -1,11 +1,11 @@
 // Loading the largest shipped series file, reading a design file, and the command line from
 // start to its printed report (the whole process).
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include <algorithm>
-#include <fcntl.h>
 
 #include "bench_support.h"
 #include "design_file.h"

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (second == std::string_view::npos) return 0;
   const std::string_view anchor = input.substr(0, first);
   const std::string_view key = input.substr(first + 1, second - first - 1);
-  const impulsor::LookupResult result = impulsor::lookupValue(input.substr(second + 1), anchor, key);
+  const impulsor::LookupResult result =
+      impulsor::lookupValue(input.substr(second + 1), anchor, key);
   // A found value never holds the CR that ends it, and never a comma.
   if (result.status == impulsor::LookupStatus::Found &&
       (result.value.find('\r') != std::string::npos || result.value.find(',') != std::string::npos))

@@ -1,14 +1,14 @@
 // The whole program without its window: a fuzzed design file loaded on the shipped default
 // series, then a fuzzed sequence of actions. No crash, no sanitizer report, and never "nan" or
 // "inf" in a result text.
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
-
-#include <unistd.h>
 
 #include "impulsor_session.h"
 #include "number_format.h"
@@ -66,15 +66,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 1 + fileSize; i < size && actions < 12; ++i, ++actions) {
     const std::uint8_t a = data[i];
     switch (a % 8) {
-      case 0: session.automaticSelection(); break;
-      case 1: session.optimize(); break;
-      case 2: session.nextSize(); break;
-      case 3: session.previousSize(); break;
-      case 4: session.recalculateCurrentCore(); break;
-      case 5: session.spinStep(kSpins[(a / 8) % 9], (a & 0x80) ? -1 : 1); break;
-      case 6: session.chooseWindingOrder((a / 8) % 2); break;
+      case 0:
+        session.automaticSelection();
+        break;
+      case 1:
+        session.optimize();
+        break;
+      case 2:
+        session.nextSize();
+        break;
+      case 3:
+        session.previousSize();
+        break;
+      case 4:
+        session.recalculateCurrentCore();
+        break;
+      case 5:
+        session.spinStep(kSpins[(a / 8) % 9], (a & 0x80) ? -1 : 1);
+        break;
+      case 6:
+        session.chooseWindingOrder((a / 8) % 2);
+        break;
       case 7:
-        if (a & 0x10) session.clickSupplyAc(); else session.clickSupplyDc();
+        if (a & 0x10)
+          session.clickSupplyAc();
+        else
+          session.clickSupplyDc();
         break;
     }
     check(session);

@@ -47,7 +47,8 @@ using Action = std::function<void(ImpulsorSession&)>;
 std::optional<int> parseInt(std::string_view text) {
   int value = 0;
   const char* end = text.data() + text.size();
-  const auto [ptr, error] = std::from_chars(text.data() + (text.starts_with('+') ? 1 : 0), end, value);
+  const auto [ptr, error] =
+      std::from_chars(text.data() + (text.starts_with('+') ? 1 : 0), end, value);
   if (error != std::errc() || ptr != end) return std::nullopt;
   return value;
 }
@@ -58,7 +59,8 @@ bool isSpin(int id) {
 
 Action setAction(const std::string& assignment) {
   const auto eq = assignment.find('=');
-  if (eq == std::string::npos) throw UsageError("--set needs KEY=VALUE, got \"" + assignment + "\"");
+  if (eq == std::string::npos)
+    throw UsageError("--set needs KEY=VALUE, got \"" + assignment + "\"");
   const std::string key = assignment.substr(0, eq);
   const std::string value = assignment.substr(eq + 1);
   const InputKey* k = findInputKey(key);
@@ -78,7 +80,8 @@ Action setAction(const std::string& assignment) {
 Action spinAction(const std::string& argument) {
   const auto colon = argument.find(':');
   const auto id = colon == std::string::npos ? std::nullopt : parseInt(argument.substr(0, colon));
-  const auto steps = colon == std::string::npos ? std::nullopt : parseInt(argument.substr(colon + 1));
+  const auto steps =
+      colon == std::string::npos ? std::nullopt : parseInt(argument.substr(colon + 1));
   if (!id || !steps || !isSpin(*id))
     throw UsageError("--spin needs ID:STEPS with a spin button ID, got \"" + argument + "\"");
   return [id = *id, steps = *steps](ImpulsorSession& s) {
@@ -104,9 +107,9 @@ Action coreAction(const std::string& name) {
   };
 }
 
-Action choice(const std::string& option, const std::string& value,
-              std::initializer_list<std::pair<const char*, std::function<void(ImpulsorSession&)>>>
-                  choices) {
+Action choice(
+    const std::string& option, const std::string& value,
+    std::initializer_list<std::pair<const char*, std::function<void(ImpulsorSession&)>>> choices) {
   for (const auto& [word, action] : choices) {
     if (value == word) return action;
   }
@@ -128,30 +131,46 @@ Command parse(const std::vector<std::string>& args) {
       if (i + 1 >= args.size()) throw UsageError(a + " needs a value");
       return args[++i];
     };
-    if (a == "--dir") command.dir = value();
-    else if (a == "--ini") command.readSettings = true;
+    if (a == "--dir")
+      command.dir = value();
+    else if (a == "--ini")
+      command.readSettings = true;
     else if (a == "--format") {
       const std::string& format = value();
       if (format != "text" && format != "json") throw UsageError("--format is text or json");
       command.json = format == "json";
-    } else if (a == "--set") command.actions.push_back(setAction(value()));
+    } else if (a == "--set")
+      command.actions.push_back(setAction(value()));
     else if (a == "--supply")
-      command.actions.push_back(choice(a, value(), {{"dc", [](ImpulsorSession& s) { s.clickSupplyDc(); }},
-                                                    {"ac", [](ImpulsorSession& s) { s.clickSupplyAc(); }}}));
+      command.actions.push_back(choice(a, value(),
+                                       {{"dc", [](ImpulsorSession& s) { s.clickSupplyDc(); }},
+                                        {"ac", [](ImpulsorSession& s) { s.clickSupplyAc(); }}}));
     else if (a == "--transistor")
-      command.actions.push_back(choice(a, value(), {{"bipolar", [](ImpulsorSession& s) { s.clickBipolar(); }},
-                                                    {"fet", [](ImpulsorSession& s) { s.clickFieldEffect(); }}}));
+      command.actions.push_back(
+          choice(a, value(),
+                 {{"bipolar", [](ImpulsorSession& s) { s.clickBipolar(); }},
+                  {"fet", [](ImpulsorSession& s) { s.clickFieldEffect(); }}}));
     else if (a == "--order")
-      command.actions.push_back(choice(a, value(), {{"0", [](ImpulsorSession& s) { s.chooseWindingOrder(0); }},
-                                                    {"1", [](ImpulsorSession& s) { s.chooseWindingOrder(1); }}}));
-    else if (a == "--series") command.actions.push_back(seriesAction(value()));
-    else if (a == "--core") command.actions.push_back(coreAction(value()));
-    else if (a == "--auto") command.actions.push_back([](ImpulsorSession& s) { s.automaticSelection(); });
-    else if (a == "--recalc") command.actions.push_back([](ImpulsorSession& s) { s.recalculateCurrentCore(); });
-    else if (a == "--next") command.actions.push_back([](ImpulsorSession& s) { s.nextSize(); });
-    else if (a == "--prev") command.actions.push_back([](ImpulsorSession& s) { s.previousSize(); });
-    else if (a == "--optimize") command.actions.push_back([](ImpulsorSession& s) { s.optimize(); });
-    else if (a == "--spin") command.actions.push_back(spinAction(value()));
+      command.actions.push_back(
+          choice(a, value(),
+                 {{"0", [](ImpulsorSession& s) { s.chooseWindingOrder(0); }},
+                  {"1", [](ImpulsorSession& s) { s.chooseWindingOrder(1); }}}));
+    else if (a == "--series")
+      command.actions.push_back(seriesAction(value()));
+    else if (a == "--core")
+      command.actions.push_back(coreAction(value()));
+    else if (a == "--auto")
+      command.actions.push_back([](ImpulsorSession& s) { s.automaticSelection(); });
+    else if (a == "--recalc")
+      command.actions.push_back([](ImpulsorSession& s) { s.recalculateCurrentCore(); });
+    else if (a == "--next")
+      command.actions.push_back([](ImpulsorSession& s) { s.nextSize(); });
+    else if (a == "--prev")
+      command.actions.push_back([](ImpulsorSession& s) { s.previousSize(); });
+    else if (a == "--optimize")
+      command.actions.push_back([](ImpulsorSession& s) { s.optimize(); });
+    else if (a == "--spin")
+      command.actions.push_back(spinAction(value()));
     else if (a == "--load") {
       command.actions.push_back([file = value()](ImpulsorSession& s) { s.loadDesign(file); });
     } else if (a == "--save") {
@@ -182,8 +201,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   std::error_code ec;
   std::filesystem::current_path(command.dir, ec);
   if (ec) {
-    err << "impulsor-cli: cannot use the folder \"" << command.dir.string() << "\": "
-        << ec.message() << '\n';
+    err << "impulsor-cli: cannot use the folder \"" << command.dir.string()
+        << "\": " << ec.message() << '\n';
     return kCannotUse;
   }
   RecordedBoxes boxes(err, /*echo=*/!command.json);

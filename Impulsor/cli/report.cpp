@@ -46,7 +46,8 @@ void inputRows(std::ostream& out, const DesignInputs& inputs, std::span<const In
   }
 }
 
-void resultRows(std::ostream& out, const ImpulsorSession& session, std::span<const ResultRow> rows) {
+void resultRows(std::ostream& out, const ImpulsorSession& session,
+                std::span<const ResultRow> rows) {
   const DesignResults& r = session.results();
   const auto& red = session.redMarks();
   for (const ResultRow& row : rows) {
@@ -137,7 +138,8 @@ std::string jsonReport(const ImpulsorSession& session, const std::vector<ShownMe
   report["core_index"] = session.currentCore();
   report["enabled"] = {{"1007", session.rdsEditEnabled()}, {"1008", session.unasEditEnabled()}};
   ordered_json shown = ordered_json::array();
-  for (const ShownMessage& m : messages) shown.push_back({{"caption", m.caption}, {"text", m.text}});
+  for (const ShownMessage& m : messages)
+    shown.push_back({{"caption", m.caption}, {"text", m.text}});
   report["messages"] = shown;
   return report.dump(2, ' ', false, ordered_json::error_handler_t::replace) + '\n';
 }

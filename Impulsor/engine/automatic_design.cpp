@@ -15,16 +15,26 @@ namespace impulsor {
 
 const char* statusMessage(int status) {
   switch (status) {
-    case kPrimaryDoesNotFit: return msg::kPrimaryDoesNotFit;
-    case kOutput1DoesNotFit: return msg::kOutput1DoesNotFit;
-    case kOutput2DoesNotFit: return msg::kOutput2DoesNotFit;
-    case kOutput3DoesNotFit: return msg::kOutput3DoesNotFit;
-    case kTransistorDrop: return msg::kTransistorDrop;
-    case kFieldTooHigh: return msg::kFieldTooHigh;
-    case kNoSecondaryTurn: return msg::kNoSecondaryTurn;
-    case kNoPrimaryTurn: return msg::kNoPrimaryTurn;
-    case kNoLossData: return msg::kNoLossData;
-    default: return nullptr;
+    case kPrimaryDoesNotFit:
+      return msg::kPrimaryDoesNotFit;
+    case kOutput1DoesNotFit:
+      return msg::kOutput1DoesNotFit;
+    case kOutput2DoesNotFit:
+      return msg::kOutput2DoesNotFit;
+    case kOutput3DoesNotFit:
+      return msg::kOutput3DoesNotFit;
+    case kTransistorDrop:
+      return msg::kTransistorDrop;
+    case kFieldTooHigh:
+      return msg::kFieldTooHigh;
+    case kNoSecondaryTurn:
+      return msg::kNoSecondaryTurn;
+    case kNoPrimaryTurn:
+      return msg::kNoPrimaryTurn;
+    case kNoLossData:
+      return msg::kNoLossData;
+    default:
+      return nullptr;
   }
 }
 
@@ -41,8 +51,8 @@ std::optional<ParsedInputs> parseAndCheckInputs(DesignContext& c, Computation co
 namespace {
 
 void clearWindingInputs(DesignInputs& in) {
-  for (std::string* text : {&in.w11, &in.d11, &in.d21, &in.d22, &in.d23, &in.n11, &in.n21,
-                            &in.n22, &in.n23})
+  for (std::string* text :
+       {&in.w11, &in.d11, &in.d21, &in.d22, &in.d23, &in.n11, &in.n21, &in.n22, &in.n23})
     text->clear();
 }
 
@@ -119,9 +129,14 @@ int runPass(DesignContext& c) {
     return kFieldTooHigh;
   }
   switch (roundTurns(s, c.inputs, r)) {
-    case Rounding::NoSecondaryTurn: c.host.refresh(); return kNoSecondaryTurn;
-    case Rounding::NoPrimaryTurn: c.host.refresh(); return kNoPrimaryTurn;
-    case Rounding::Ok: break;
+    case Rounding::NoSecondaryTurn:
+      c.host.refresh();
+      return kNoSecondaryTurn;
+    case Rounding::NoPrimaryTurn:
+      c.host.refresh();
+      return kNoPrimaryTurn;
+    case Rounding::Ok:
+      break;
   }
   reflectedVoltage(s, r);
   refineInductance(s, c.material, c.inputs, r);

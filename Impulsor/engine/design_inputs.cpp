@@ -8,22 +8,21 @@
 
 namespace impulsor {
 
-#define IMPULSOR_TEXT(key) InputKey{#key, &DesignInputs::key, nullptr}
-#define IMPULSOR_NUMBER(key) InputKey{#key, nullptr, &DesignInputs::key}
+#define IMPULSOR_TEXT(key) \
+  InputKey { #key, &DesignInputs::key, nullptr }
+#define IMPULSOR_NUMBER(key) \
+  InputKey { #key, nullptr, &DesignInputs::key }
 
 const std::array<InputKey, 38> kInputKeys = {
-    IMPULSOR_TEXT(series), IMPULSOR_TEXT(core),   IMPULSOR_TEXT(Umin),
-    IMPULSOR_TEXT(Unom),   IMPULSOR_TEXT(Umax),   IMPULSOR_NUMBER(setevoe),
-    IMPULSOR_TEXT(F),      IMPULSOR_TEXT(Umirror), IMPULSOR_TEXT(Utrmax),
-    IMPULSOR_TEXT(j),      IMPULSOR_TEXT(Rds),    IMPULSOR_TEXT(Unas),
-    IMPULSOR_NUMBER(rds),  IMPULSOR_TEXT(Iccm),   IMPULSOR_TEXT(ko),
-    IMPULSOR_TEXT(stek),   IMPULSOR_TEXT(tamax),  IMPULSOR_TEXT(tdmax),
-    IMPULSOR_TEXT(Racdc),  IMPULSOR_NUMBER(pri_sec), IMPULSOR_TEXT(U21),
-    IMPULSOR_TEXT(U22),    IMPULSOR_TEXT(U23),    IMPULSOR_TEXT(I21),
-    IMPULSOR_TEXT(I22),    IMPULSOR_TEXT(I23),    IMPULSOR_TEXT(Ud1),
-    IMPULSOR_TEXT(Ud2),    IMPULSOR_TEXT(Ud3),    IMPULSOR_TEXT(w11),
-    IMPULSOR_TEXT(d11),    IMPULSOR_TEXT(d21),    IMPULSOR_TEXT(d22),
-    IMPULSOR_TEXT(d23),    IMPULSOR_TEXT(n11),    IMPULSOR_TEXT(n21),
+    IMPULSOR_TEXT(series), IMPULSOR_TEXT(core),      IMPULSOR_TEXT(Umin),  IMPULSOR_TEXT(Unom),
+    IMPULSOR_TEXT(Umax),   IMPULSOR_NUMBER(setevoe), IMPULSOR_TEXT(F),     IMPULSOR_TEXT(Umirror),
+    IMPULSOR_TEXT(Utrmax), IMPULSOR_TEXT(j),         IMPULSOR_TEXT(Rds),   IMPULSOR_TEXT(Unas),
+    IMPULSOR_NUMBER(rds),  IMPULSOR_TEXT(Iccm),      IMPULSOR_TEXT(ko),    IMPULSOR_TEXT(stek),
+    IMPULSOR_TEXT(tamax),  IMPULSOR_TEXT(tdmax),     IMPULSOR_TEXT(Racdc), IMPULSOR_NUMBER(pri_sec),
+    IMPULSOR_TEXT(U21),    IMPULSOR_TEXT(U22),       IMPULSOR_TEXT(U23),   IMPULSOR_TEXT(I21),
+    IMPULSOR_TEXT(I22),    IMPULSOR_TEXT(I23),       IMPULSOR_TEXT(Ud1),   IMPULSOR_TEXT(Ud2),
+    IMPULSOR_TEXT(Ud3),    IMPULSOR_TEXT(w11),       IMPULSOR_TEXT(d11),   IMPULSOR_TEXT(d21),
+    IMPULSOR_TEXT(d22),    IMPULSOR_TEXT(d23),       IMPULSOR_TEXT(n11),   IMPULSOR_TEXT(n21),
     IMPULSOR_TEXT(n22),    IMPULSOR_TEXT(n23),
 };
 
@@ -152,7 +151,8 @@ std::string mainsToBus(const std::string& text) {
   const double bus = leadingNumber(text) * 1.364;
   // A number too large to print in full is not a voltage anyone typed on purpose.
   if (!std::isfinite(bus) || std::fabs(bus) >= 1e15) return text;
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, bus, std::chars_format::fixed, 0);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, bus, std::chars_format::fixed, 0);
   return std::string(buffer, result.ptr);
 }
 

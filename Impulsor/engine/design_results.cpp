@@ -7,22 +7,43 @@
 namespace impulsor {
 
 const std::array<int, 77> kResultControls = [] {
-  std::array<int, 77> ids = {
-      ctl::kCoreTitle, ctl::kStackSize, ctl::kTransformerSize, ctl::kFillFactor,
-      ctl::kLoadPower, ctl::kFieldPeak, ctl::kFieldMean, ctl::kBmax, ctl::kBac,
-      ctl::kInductance, ctl::kInductanceUnit, ctl::kInductanceNoBias,
-      ctl::kInductanceNoBiasUnit, ctl::kPrimaryTurns, ctl::kPrimaryDiameter,
-      ctl::kPrimaryStrands, ctl::kPrimaryLayers, ctl::kPrimaryDensity, ctl::kPrimaryLength,
-      ctl::kPrimaryResistance, ctl::kPrimaryResistanceUnit, ctl::kPrimaryRatio,
-      ctl::kPrimaryLoss, ctl::kReflectedVoltage, ctl::kSpikeAllowance, ctl::kPeakCurrent,
-      ctl::kCopperLoss, ctl::kCoreLoss, ctl::kTotalLoss, ctl::kEfficiency,
-      ctl::kTemperatureRise, ctl::kTemperature};
+  std::array<int, 77> ids = {ctl::kCoreTitle,
+                             ctl::kStackSize,
+                             ctl::kTransformerSize,
+                             ctl::kFillFactor,
+                             ctl::kLoadPower,
+                             ctl::kFieldPeak,
+                             ctl::kFieldMean,
+                             ctl::kBmax,
+                             ctl::kBac,
+                             ctl::kInductance,
+                             ctl::kInductanceUnit,
+                             ctl::kInductanceNoBias,
+                             ctl::kInductanceNoBiasUnit,
+                             ctl::kPrimaryTurns,
+                             ctl::kPrimaryDiameter,
+                             ctl::kPrimaryStrands,
+                             ctl::kPrimaryLayers,
+                             ctl::kPrimaryDensity,
+                             ctl::kPrimaryLength,
+                             ctl::kPrimaryResistance,
+                             ctl::kPrimaryResistanceUnit,
+                             ctl::kPrimaryRatio,
+                             ctl::kPrimaryLoss,
+                             ctl::kReflectedVoltage,
+                             ctl::kSpikeAllowance,
+                             ctl::kPeakCurrent,
+                             ctl::kCopperLoss,
+                             ctl::kCoreLoss,
+                             ctl::kTotalLoss,
+                             ctl::kEfficiency,
+                             ctl::kTemperatureRise,
+                             ctl::kTemperature};
   std::size_t n = 32;
-  for (const auto& row :
-       {ctl::kInputCurrent, ctl::kDutyRatio, ctl::kContinuity, ctl::kOutTurns, ctl::kOutVoltage,
-        ctl::kOutDiameter, ctl::kOutStrands, ctl::kOutLayers, ctl::kOutDensity, ctl::kOutLength,
-        ctl::kOutResistance, ctl::kOutRatio, ctl::kOutLoss, ctl::kOutReverseVoltage,
-        ctl::kOutCapacitorCurrent}) {
+  for (const auto& row : {ctl::kInputCurrent, ctl::kDutyRatio, ctl::kContinuity, ctl::kOutTurns,
+                          ctl::kOutVoltage, ctl::kOutDiameter, ctl::kOutStrands, ctl::kOutLayers,
+                          ctl::kOutDensity, ctl::kOutLength, ctl::kOutResistance, ctl::kOutRatio,
+                          ctl::kOutLoss, ctl::kOutReverseVoltage, ctl::kOutCapacitorCurrent}) {
     for (int id : row) ids[n++] = id;
   }
   std::sort(ids.begin(), ids.end());

@@ -52,8 +52,7 @@ class DesignResults {
  public:
   const std::string& text(int id) const { return texts_[slot(id)]; }
   double value(int id) const { return values_[slot(id)]; }
-  void set(int id, std::string text,
-           double value = std::numeric_limits<double>::quiet_NaN());
+  void set(int id, std::string text, double value = std::numeric_limits<double>::quiet_NaN());
   // The start of every design: everything but the core title, the stack size and the unit of
   // the primary resistance becomes empty.
   void clearForDesign();

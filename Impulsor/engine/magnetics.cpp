@@ -31,8 +31,8 @@ void takeCore(DesignState& s, const CoreRecord& core, DesignInputs& inputs, Desi
   s.AL_s = stack.AL_s;
   s.OH_s = stack.OH_s;
   s.Ve = stack.Ve;
-  r.set(ctl::kStackSize, formatFixed(core.OD, 1) + " x " + formatFixed(core.ID, 1) + " x " +
-                             formatFixed(s.OH_s, 1));
+  r.set(ctl::kStackSize,
+        formatFixed(core.OD, 1) + " x " + formatFixed(core.ID, 1) + " x " + formatFixed(s.OH_s, 1));
   r.set(ctl::kCoreTitle, formatInt(s.in.stek) + " шт. " + core.name + " (" + core.OD0 + "-" +
                              core.ID0 + "-" + core.H0 + ")");
 }

@@ -8,9 +8,9 @@ namespace impulsor {
 
 namespace {
 constexpr double kMainsToBus = 1.364;       // peak of the rectified mains
-constexpr double kRippleShare = 0.1;         // bus ripple as a share of the nominal bus voltage
-constexpr double kAssumedEfficiency = 0.9;   // never fed back from the computed one
-constexpr double kDropLimitShare = 0.05;     // largest transistor drop as a share of Umin
+constexpr double kRippleShare = 0.1;        // bus ripple as a share of the nominal bus voltage
+constexpr double kAssumedEfficiency = 0.9;  // never fed back from the computed one
+constexpr double kDropLimitShare = 0.05;    // largest transistor drop as a share of Umin
 }  // namespace
 
 void prepareSupply(DesignState& s, bool fetDropFromZero) {

@@ -143,8 +143,7 @@ void runOptimization(DesignContext& c) {
   s.delta = skinDepth(s.in.F);
   s.flux.reset();
   takeWire(c, kPrimary, ctl::kPrimaryDiameter);
-  r.set(ctl::kPrimaryRatio, formatFixed(s.windings[kPrimary].ratio, 3),
-        s.windings[kPrimary].ratio);
+  r.set(ctl::kPrimaryRatio, formatFixed(s.windings[kPrimary].ratio, 3), s.windings[kPrimary].ratio);
   for (int m = 1; m <= 3; ++m) {
     if (s.present(m)) takeWire(c, m, ctl::kOutDiameter[m - 1]);
   }

@@ -85,8 +85,7 @@ bool layOne(DesignState& s, int winding, Cursor& cursor, DesignResults& r) {
   const double p = fit.p;
   const double rLast = fit.r[place.sLast];
   w.layers = place.E / rLast + (place.sLast - 1);
-  if (winding != kPrimary)
-    r.set(ctl::kOutLayers[winding - 1], formatFixed(w.layers, 3), w.layers);
+  if (winding != kPrimary) r.set(ctl::kOutLayers[winding - 1], formatFixed(w.layers, 3), w.layers);
   w.length_m = place.length / 1000 / w.strands;
   w.R = w.length_m * kCopperResistivity / wire.a / w.strands;
   if (winding == kPrimary) {
@@ -102,10 +101,11 @@ bool layOne(DesignState& s, int winding, Cursor& cursor, DesignResults& r) {
   const double ID = s.core.ID, OD = s.core.OD, Dl = place.DfLast;
   // Complete layers as a ring, plus the filled share of the last layer (or one wire's square
   // when it holds at most one turn).
-  const double A = place.E <= 1
-                       ? (ID * ID - Dl * Dl + p * p) * kQuarterPi
-                       : (ID * ID - Dl * Dl + (Dl * Dl - (Dl - 2 * p) * (Dl - 2 * p)) * place.E / rLast) *
-                             kQuarterPi;
+  const double A =
+      place.E <= 1
+          ? (ID * ID - Dl * Dl + p * p) * kQuarterPi
+          : (ID * ID - Dl * Dl + (Dl * Dl - (Dl - 2 * p) * (Dl - 2 * p)) * place.E / rLast) *
+                kQuarterPi;
   // The same cross-section added on the outside, and spread over top and bottom.
   const double Deq = std::sqrt(OD * OD + 4 * A / kPi);
   const double heq = s.OH_s + 2 * A / (kPi * ID);

@@ -15,10 +15,10 @@ namespace impulsor {
 inline constexpr int kMaxLayers = 99;
 
 struct LayerFit {
-  double p = 0;  // layer pitch: the radial thickness of one layer
-  double t = 0;  // packing diameter: the room one turn takes along a layer
-  std::array<int, kMaxLayers + 2> r{};        // turns that fit in layer s (r[0] = 0)
-  std::array<double, kMaxLayers + 2> l{};     // length of one turn in layer s (l[0] = base)
+  double p = 0;                         // layer pitch: the radial thickness of one layer
+  double t = 0;                         // packing diameter: the room one turn takes along a layer
+  std::array<int, kMaxLayers + 2> r{};  // turns that fit in layer s (r[0] = 0)
+  std::array<double, kMaxLayers + 2> l{};  // length of one turn in layer s (l[0] = base)
   long long capacity = 0;
 };
 // The layers that fit from the free diameter Df0 inwards. Fitting stops once `enough` turns

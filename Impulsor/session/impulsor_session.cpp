@@ -46,8 +46,8 @@ DesignContext ImpulsorSession::context() {
     catalog_.currentCore = std::clamp(catalog_.currentCore, 0, catalog_.lastCore());
   const CoreRecord* core =
       catalog_.empty() ? nullptr : &catalog_.cores[static_cast<std::size_t>(catalog_.currentCore)];
-  return DesignContext{inputs_, results_,   core,      catalog_.material, state_,
-                       diameterSpins_, tooltip_, redMarks_, *this};
+  return DesignContext{inputs_,  results_,  core, catalog_.material, state_, diameterSpins_,
+                       tooltip_, redMarks_, *this};
 }
 
 // ---- start-up ---------------------------------------------------------------------------------
@@ -85,8 +85,7 @@ bool ImpulsorSession::loadSeriesNamed(const std::string& series) {
     warn(*problem);
     // What is shown stays what is computed: the series in use is the one loaded before.
     if (loadedSeries_) inputs_.series = *loadedSeries_;
-    seriesSelection_ =
-        loadedSeries_ ? findPrefixIgnoringCase(seriesList_, inputs_.series) : -1;
+    seriesSelection_ = loadedSeries_ ? findPrefixIgnoringCase(seriesList_, inputs_.series) : -1;
     return false;
   }
   loadedSeries_ = series;

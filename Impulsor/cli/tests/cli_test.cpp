@@ -36,7 +36,8 @@ class Cli : public ::testing::Test {
  protected:
   void SetUp() override {
     folder = fs::temp_directory_path() /
-             ("impulsor-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+             ("impulsor-cli-" +
+              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(folder);
     fs::create_directories(folder);
   }
@@ -45,8 +46,8 @@ class Cli : public ::testing::Test {
   CliRun run(const std::vector<std::string>& args) {
     std::string command = quoted(IMPULSOR_CLI);
     for (const std::string& a : args) command += " " + quoted(a);
-    command += " >" + quoted((folder / "stdout").string()) + " 2>" +
-               quoted((folder / "stderr").string());
+    command +=
+        " >" + quoted((folder / "stdout").string()) + " 2>" + quoted((folder / "stderr").string());
     CliRun result;
     const int status = std::system(command.c_str());
     result.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -132,9 +133,9 @@ TEST_F(Cli, ScenarioOfLoadAutomaticSelectionSpinsAndSave) {
   EXPECT_EQ(report["red"], json::array());
   const int primaryRow = report["spins"]["1099"];
 
-  const CliRun scenario = run({"--dir", folder.string(), "--load", "start.sav", "--auto", "--spin",
-                               "1098:2", "--spin", "1099:-1", "--save", "result", "--format",
-                               "json"});
+  const CliRun scenario =
+      run({"--dir", folder.string(), "--load", "start.sav", "--auto", "--spin", "1098:2", "--spin",
+           "1099:-1", "--save", "result", "--format", "json"});
   ASSERT_EQ(scenario.exit, 0) << scenario.err;
   report = json::parse(scenario.out);
   // Two turns more: Ns1 = ⌈240 / (120/12.6)⌉ = ⌈25.2⌉ = 26.
@@ -151,10 +152,13 @@ TEST_F(Cli, ScenarioOfLoadAutomaticSelectionSpinsAndSave) {
 }
 
 TEST_F(Cli, UsageErrorsPrintOneLineAndNothingOnStdout) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"--frobnicate"}, {"--set", "w11=12a"}, {"--set", "Bogus=1"},
-        {"--spin", "1234:1"}, {"--set", "Unas=2"} /* disabled while rds = 1 */,
-        {"--core", "nothing-like-it"}, {"--series", "No such series"}}) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--frobnicate"},
+                                               {"--set", "w11=12a"},
+                                               {"--set", "Bogus=1"},
+                                               {"--spin", "1234:1"},
+                                               {"--set", "Unas=2"} /* disabled while rds = 1 */,
+                                               {"--core", "nothing-like-it"},
+                                               {"--series", "No such series"}}) {
     const CliRun r = run([&] {
       std::vector<std::string> all = {"--dir", IMPULSOR_DATA_DIR};
       all.insert(all.end(), args.begin(), args.end());

@@ -1,9 +1,9 @@
 // Core loss from the loss table and the copper loss at temperature.
+#include "core_loss.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "core_loss.h"
 
 namespace impulsor {
 namespace {
@@ -36,11 +36,11 @@ TEST_P(SpecificCoreLoss, InterpolatesOnLogLogAxes) {
 }
 INSTANTIATE_TEST_SUITE_P(
     Points, SpecificCoreLoss,
-    ::testing::Values(LossCase{100, 0.1, 80},          // a tabulated point
-                      LossCase{50, 0.05, 10},          // the first point
+    ::testing::Values(LossCase{100, 0.1, 80},                                // a tabulated point
+                      LossCase{50, 0.05, 10},                                // the first point
                       LossCase{70.7106781186548, 0.1, 40 * std::sqrt(2.0)},  // between rows
-                      LossCase{400, 0.4, 5120},        // both beyond the table: extended
-                      LossCase{25, 0.025, 1.25}));     // both below the table: extended
+                      LossCase{400, 0.4, 5120},     // both beyond the table: extended
+                      LossCase{25, 0.025, 1.25}));  // both below the table: extended
 
 TEST(SpecificCoreLoss, OneMissingCellMeansNoData) {
   MaterialData m = lossMaterial();

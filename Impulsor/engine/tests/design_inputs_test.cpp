@@ -1,7 +1,7 @@
 // Conversion of the typed texts and the edit rules of the input fields.
-#include <gtest/gtest.h>
-
 #include "design_inputs.h"
+
+#include <gtest/gtest.h>
 
 namespace impulsor {
 namespace {

@@ -1,10 +1,11 @@
 // The texts of results: unit switches, number formats and what a new design clears.
+#include "design_results.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <limits>
 
-#include "design_results.h"
 #include "number_format.h"
 
 namespace impulsor {
@@ -55,7 +56,7 @@ TEST(FormatFixed, UsesAPointWhateverTheLocaleAndNeverShowsNan) {
   if (previous) std::setlocale(LC_NUMERIC, "C");
   EXPECT_EQ(formatFixed(std::numeric_limits<double>::quiet_NaN(), 3), kNotANumberText);
   EXPECT_EQ(formatFixed(std::numeric_limits<double>::infinity(), 1), kNotANumberText);
-  EXPECT_EQ(formatFixed(2.5, 0), "2");  // ties to even, as printf does
+  EXPECT_EQ(formatFixed(2.5, 0), "2");         // ties to even, as printf does
   EXPECT_EQ(formatFixed(0.0005, 3), "0.001");  // 0.0005 is stored slightly above
 }
 
@@ -64,8 +65,8 @@ TEST(DesignResults, ClearingForADesignKeepsCoreTitleStackAndResistanceUnit) {
   for (int id : kResultControls) r.set(id, "x");
   r.clearForDesign();
   for (int id : kResultControls) {
-    const bool kept = id == ctl::kCoreTitle || id == ctl::kStackSize ||
-                      id == ctl::kPrimaryResistanceUnit;
+    const bool kept =
+        id == ctl::kCoreTitle || id == ctl::kStackSize || id == ctl::kPrimaryResistanceUnit;
     EXPECT_EQ(r.text(id).empty(), !kept) << id;
   }
 }

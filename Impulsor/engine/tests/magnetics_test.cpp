@@ -1,9 +1,10 @@
 // Permeability tables, the B(H) integral and the turns of the magnetic design.
+#include "magnetics.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "magnetics.h"
 #include "permeability.h"
 
 namespace impulsor {
@@ -114,7 +115,7 @@ DesignState stateOnCore(double Lmax, double Ipk) {
 }
 
 TEST(EstimateTurns, FieldExactlyAtTheLimitPassesAndAboveItFails) {
-  MaterialData m;  // µr = 1: N = trunc(√(Lmax/AL))
+  MaterialData m;                            // µr = 1: N = trunc(√(Lmax/AL))
   DesignState s = stateOnCore(1000.5, 1.0);  // N = trunc(100.0025) = 100
   DesignResults r;
   startMagnetics(s, m);
@@ -136,7 +137,7 @@ TEST(RoundTurns, TruncatesTheSecondaryThenThePrimary) {
   DesignResults r;
   ASSERT_EQ(roundTurns(s, inputs, r), Rounding::Ok);
   EXPECT_EQ(s.windings[kOutput1].turns, 10);  // trunc(10.5)
-  EXPECT_EQ(s.N1, 95);                         // trunc(95.238)
+  EXPECT_EQ(s.N1, 95);                        // trunc(95.238)
   EXPECT_EQ(inputs.w11, "95");
   EXPECT_NEAR(s.L, 0.1 * 95 * 95, 1e-9);
 }

@@ -1,11 +1,12 @@
 // The converter's operating point against the worked example of the default inputs
 // (DC 200 V, 100 kHz, 120 V reflected, Rds 3 Ω, 60 % continuity, 12 V 2 A with 0.6 V diode).
+#include "operating_point.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "design_results.h"
-#include "operating_point.h"
 
 namespace impulsor {
 namespace {
@@ -23,12 +24,12 @@ DesignState startDesign(DesignInputs inputs = {}) {
 
 TEST(EnergyBalance, DefaultInputs) {
   const DesignState s = startDesign();
-  EXPECT_NEAR(s.Ptot, 25.2, 1e-12);       // (12 + 0.6) · 2
-  EXPECT_NEAR(s.n, 9.5238, 5e-5);         // 120 / 12.6
-  EXPECT_NEAR(s.Ein, 280.0, 1e-9);        // 25.2 / 100 · 1000 / 0.9
-  EXPECT_NEAR(s.Ulim, 10.0, 1e-12);       // 5 % of 200 V
+  EXPECT_NEAR(s.Ptot, 25.2, 1e-12);  // (12 + 0.6) · 2
+  EXPECT_NEAR(s.n, 9.5238, 5e-5);    // 120 / 12.6
+  EXPECT_NEAR(s.Ein, 280.0, 1e-9);   // 25.2 / 100 · 1000 / 0.9
+  EXPECT_NEAR(s.Ulim, 10.0, 1e-12);  // 5 % of 200 V
   EXPECT_EQ(s.Ue, 200.0);
-  EXPECT_EQ(s.Unas, 0.0);                 // a field-effect drop starts from nothing
+  EXPECT_EQ(s.Unas, 0.0);  // a field-effect drop starts from nothing
 }
 
 TEST(DesignInductanceLoop, FirstIterationOfTheDefaultDesign) {

@@ -1,7 +1,7 @@
 // Output turns, voltages and currents against worked figures of the design method.
-#include <gtest/gtest.h>
-
 #include "output_windings.h"
+
+#include <gtest/gtest.h>
 
 namespace impulsor {
 namespace {

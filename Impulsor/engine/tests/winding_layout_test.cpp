@@ -1,8 +1,8 @@
 // Windings laid into the window of a 40 × 24 × 16 mm core, against the worked layout of a
 // 150-turn primary of 0.5 mm wire (insulated 0.569 mm).
-#include <gtest/gtest.h>
-
 #include "winding_layout.h"
+
+#include <gtest/gtest.h>
 
 namespace impulsor {
 namespace {
@@ -98,8 +98,8 @@ TEST(LayoutWindings, OddAndNextEvenLayerCountsAddTheSameOuterDiameter) {
   for (const int turns : {112 + 106 + 1, 112 + 106 + 100 + 1}) {  // 3 and 4 layers
     DesignState s = coreState();
     s.in.U2 = {0, 0, 0};
-    s.windings[kPrimary] = {.row = kRow0_5mm, .strands = 1, .ratio = 1, .turns = double(turns),
-                            .Irms = 1};
+    s.windings[kPrimary] = {
+        .row = kRow0_5mm, .strands = 1, .ratio = 1, .turns = double(turns), .Irms = 1};
     DesignResults r;
     ASSERT_EQ(layoutWindings(s, r), 0);
     EXPECT_NEAR(s.Dout, 40 + 4 * 0.59745, 1e-12) << turns;

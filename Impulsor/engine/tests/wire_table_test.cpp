@@ -1,8 +1,8 @@
 // Standard wires, skin depth and the wire choices, against the worked figures of the design
 // method (F = 100 kHz, Racdc = 1.1, 2 A at 5 A/mm²).
-#include <gtest/gtest.h>
-
 #include "wire_table.h"
+
+#include <gtest/gtest.h>
 
 namespace impulsor {
 namespace {
@@ -58,8 +58,7 @@ TEST(ChooseWire, TwoStrandsOfPointFiftyThreeForTwoAmperes) {
   EXPECT_EQ(choice.strands, 2);
   EXPECT_EQ(choice.row, 32);
   EXPECT_NEAR(choice.ratio, 1.047252, 1e-6);
-  EXPECT_NEAR(effectiveCurrentDensity(2.0, choice.strands, choice.row, choice.ratio), 4.747,
-              5e-4);
+  EXPECT_NEAR(effectiveCurrentDensity(2.0, choice.strands, choice.row, choice.ratio), 4.747, 5e-4);
 }
 
 TEST(ChooseWire, AnExactRatioOfTwoGivesThreeStrands) {
@@ -103,9 +102,8 @@ TEST_P(FormatDiameter, DropsTrailingZerosAndPoint) {
 }
 INSTANTIATE_TEST_SUITE_P(Diameters, FormatDiameter,
                          ::testing::Values(DiameterText{0.5, "0.5"}, DiameterText{1.0, "1"},
-                                           DiameterText{0.063, "0.063"},
-                                           DiameterText{0.1, "0.1"}, DiameterText{0.25, "0.25"},
-                                           DiameterText{10.0, "10"}));
+                                           DiameterText{0.063, "0.063"}, DiameterText{0.1, "0.1"},
+                                           DiameterText{0.25, "0.25"}, DiameterText{10.0, "10"}));
 
 }  // namespace
 }  // namespace impulsor

@@ -42,8 +42,8 @@ class BadInputSweep : public SessionScenario,
 
   // A refused bad value is named; a good value with a comma may still leave another field to
   // fill (a new output needs its strands), which the message then names instead.
-  void expectSound(const ImpulsorSession& session, const std::string& key,
-                   const std::string& value, const char* action) {
+  void expectSound(const ImpulsorSession& session, const std::string& key, const std::string& value,
+                   const char* action) {
     const bool bad = std::find(badValues().begin(), badValues().end(), value) != badValues().end();
     SCOPED_TRACE(key + " = \"" + value + "\", " + action);
     for (int id : kResultControls) {

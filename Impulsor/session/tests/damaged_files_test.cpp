@@ -56,7 +56,8 @@ TEST_F(DamagedFiles, SeriesTruncatedAtEveryLineOrInsideIt) {
   const std::string full = impulsor::testing::kTestSeries;
   for (std::size_t end : lineEnds(full)) {
     offerSeries(full.substr(0, end), ("cut after byte " + std::to_string(end)).c_str());
-    offerSeries(full.substr(0, end - 3), ("cut inside the line before byte " + std::to_string(end)).c_str());
+    offerSeries(full.substr(0, end - 3),
+                ("cut inside the line before byte " + std::to_string(end)).c_str());
     // Choosing a sound series again between the cases.
     session->chooseSeries(1);
   }
@@ -84,7 +85,8 @@ TEST_F(DamagedFiles, SeriesWithABracketNeverClosedIsRefused) {
 TEST_F(DamagedFiles, SeriesWithMoreCoresOrPointsThanTheTablesHoldIsRefused) {
   std::string cores;
   for (int i = 0; i < 101; ++i) {
-    cores += "[C" + std::to_string(1000 + i) + "]\r\nOD = 40\r\nID = 24\r\nOH = 16\r\nOD0 = 40\r\n"
+    cores += "[C" + std::to_string(1000 + i) +
+             "]\r\nOD = 40\r\nID = 24\r\nOH = 16\r\nOD0 = 40\r\n"
              "ID0 = 24\r\nH0 = 16\r\nle = 100\r\nAe = 120\r\nAL = 0.1\r\n";
   }
   const std::string series = impulsor::testing::kTestSeries;

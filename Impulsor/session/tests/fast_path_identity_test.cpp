@@ -93,8 +93,8 @@ TEST(FastPath, ShowsExactlyWhatThePlainEvaluationShows) {
     Program fast(false), plain(true);
     DesignInputs inputs = fast.session.inputs();
     randomInputs(rng, inputs);
-    const int series =
-        std::uniform_int_distribution<int>(0, static_cast<int>(fast.session.seriesList().size()) - 1)(rng);
+    const int series = std::uniform_int_distribution<int>(
+        0, static_cast<int>(fast.session.seriesList().size()) - 1)(rng);
     const int spin = std::uniform_int_distribution<int>(0, 5)(rng);
     for (Program* p : {&fast, &plain}) {
       p->session.inputs() = inputs;

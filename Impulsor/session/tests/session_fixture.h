@@ -21,9 +21,10 @@ namespace fs = std::filesystem;
 class SessionScenario : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() /
-             ("impulsor-session-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder =
+        fs::temp_directory_path() /
+        ("impulsor-session-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder);
     fs::create_directories(folder);
     write("Test cores.txt", impulsor::testing::kTestSeries);

@@ -18,9 +18,6 @@
 namespace impulsor {
 namespace {
 
-
-
-
 TEST_F(SessionScenario, StartUpShowsTheRememberedDesignOptimized) {
   rememberDesign();
   ImpulsorSession session(folder, boxes);
