@@ -53,10 +53,6 @@ std::optional<int> parseInt(std::string_view text) {
   return value;
 }
 
-bool isSpin(int id) {
-  return id == 1098 || (id >= 1099 && id <= 1103) || id == 1105 || id == 1107 || id == 1109;
-}
-
 Action setAction(const std::string& assignment) {
   const auto eq = assignment.find('=');
   if (eq == std::string::npos)
@@ -82,7 +78,7 @@ Action spinAction(const std::string& argument) {
   const auto id = colon == std::string::npos ? std::nullopt : parseInt(argument.substr(0, colon));
   const auto steps =
       colon == std::string::npos ? std::nullopt : parseInt(argument.substr(colon + 1));
-  if (!id || !steps || !isSpin(*id))
+  if (!id || !steps || !ImpulsorSession::isSpinButton(*id))
     throw UsageError("--spin needs ID:STEPS with a spin button ID, got \"" + argument + "\"");
   return [id = *id, steps = *steps](ImpulsorSession& s) {
     const int direction = steps < 0 ? -1 : 1;

@@ -200,6 +200,13 @@ void ImpulsorSession::optimize() {
   refresh();
 }
 
+bool ImpulsorSession::isSpinButton(int id) {
+  return id == kTurnsSpin ||
+         std::find(ctl::kDiameterSpins.begin(), ctl::kDiameterSpins.end(), id) !=
+             ctl::kDiameterSpins.end() ||
+         std::find(kStrandsSpins.begin(), kStrandsSpins.end(), id) != kStrandsSpins.end();
+}
+
 void ImpulsorSession::spinStep(int spinId, int direction) {
   const auto diameter = std::find(ctl::kDiameterSpins.begin(), ctl::kDiameterSpins.end(), spinId);
   if (diameter != ctl::kDiameterSpins.end()) {

@@ -77,6 +77,7 @@ class ImpulsorSession : private DesignHost {
   void optimize();
   // One arrow step (+1 up, -1 down) of spin 1098, 1099..1103, 1105, 1107 or 1109.
   void spinStep(int spinId, int direction);
+  static bool isSpinButton(int id);
 
   std::string proposedDesignFileName() const;
   // The name as the picker returned it; ".sav" is appended when it does not occur in it.
