@@ -56,16 +56,6 @@ void clearWindingInputs(DesignInputs& in) {
     text->clear();
 }
 
-std::string* diameterInput(DesignInputs& in, int winding) {
-  std::string* texts[4] = {&in.d11, &in.d21, &in.d22, &in.d23};
-  return texts[winding];
-}
-
-std::string* strandsInput(DesignInputs& in, int winding) {
-  std::string* texts[4] = {&in.n11, &in.n21, &in.n22, &in.n23};
-  return texts[winding];
-}
-
 // The wire and strands for a winding's required copper area, written where the optimization
 // starts from them.
 void chooseWindingWire(DesignContext& c, int winding, int diameterId, int strandsId) {
@@ -76,9 +66,9 @@ void chooseWindingWire(DesignContext& c, int winding, int diameterId, int strand
   w.strands = choice.strands;
   w.ratio = choice.ratio;
   c.results.set(diameterId, formatDiameter(kWireTable[w.row].d), kWireTable[w.row].d);
-  *diameterInput(c.inputs, winding) = c.results.text(diameterId);
+  diameterText(c.inputs, winding) = c.results.text(diameterId);
   c.results.set(strandsId, formatFixed(w.strands, 0), w.strands);
-  *strandsInput(c.inputs, winding) = c.results.text(strandsId);
+  strandsText(c.inputs, winding) = c.results.text(strandsId);
   c.diameterSpins[winding] = w.row;
 }
 

@@ -35,6 +35,16 @@ const InputKey* findInputKey(std::string_view name) {
   return it == kInputKeys.end() ? nullptr : &*it;
 }
 
+std::string& diameterText(DesignInputs& in, int winding) {
+  std::string* texts[4] = {&in.d11, &in.d21, &in.d22, &in.d23};
+  return *texts[winding];
+}
+
+std::string& strandsText(DesignInputs& in, int winding) {
+  std::string* texts[4] = {&in.n11, &in.n21, &in.n22, &in.n23};
+  return *texts[winding];
+}
+
 namespace {
 
 bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }

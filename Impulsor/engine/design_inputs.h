@@ -44,6 +44,10 @@ struct InputKey {
   int DesignInputs::*number = nullptr;
 };
 
+// The winding-data texts of the primary (0) and outputs 1..3: d11, d21..d23 and n11, n21..n23.
+std::string& diameterText(DesignInputs& inputs, int winding);
+std::string& strandsText(DesignInputs& inputs, int winding);
+
 // The 38 keys in the order of the design file.
 extern const std::array<InputKey, 38> kInputKeys;
 

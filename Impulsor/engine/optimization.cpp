@@ -20,11 +20,6 @@ constexpr const char* kReplacedMessages[4] = {
     msg::kPrimaryDiameterReplaced, msg::kOutput1DiameterReplaced, msg::kOutput2DiameterReplaced,
     msg::kOutput3DiameterReplaced};
 
-std::string* diameterText(DesignInputs& in, int winding) {
-  std::string* texts[4] = {&in.d11, &in.d21, &in.d22, &in.d23};
-  return texts[winding];
-}
-
 std::string replacementMessage(int winding, double entered, double standard) {
   std::string text = kReplacedMessages[winding];
   for (const double value : {entered, standard}) {
@@ -42,7 +37,7 @@ void takeWire(DesignContext& c, int winding, int diameterId) {
   w.row = snapToStandardWire(entered);
   const double d = kWireTable[w.row].d;
   if (d != entered) c.host.warn(replacementMessage(winding, entered, d));
-  *diameterText(c.inputs, winding) = formatDiameter(d);
+  diameterText(c.inputs, winding) = formatDiameter(d);
   c.results.set(diameterId, formatDiameter(d), d);
   c.diameterSpins[winding] = w.row;
   w.ratio = racRdcRatio(d, s.delta);
@@ -193,13 +188,12 @@ void runOptimization(DesignContext& c) {
 void applyDiameterSpin(DesignContext& c, int winding, int row) {
   const DesignState& s = c.state;
   const double d = kWireTable[row].d;
-  *diameterText(c.inputs, winding) = formatFixed(d, 3);
+  diameterText(c.inputs, winding) = formatFixed(d, 3);
   // Before any design there is no current or skin depth to size the strands for.
   const bool known = s.delta > 0 && s.in.j > 0 && std::isfinite(s.windings[winding].Irms);
   const double strands =
       known ? strandsForDiameter(s.windings[winding].Irms, s.in.j, row, s.delta) : 1.0;
-  std::string* texts[4] = {&c.inputs.n11, &c.inputs.n21, &c.inputs.n22, &c.inputs.n23};
-  *texts[winding] = formatFixed(strands, 0);
+  strandsText(c.inputs, winding) = formatFixed(strands, 0);
 }
 
 }  // namespace impulsor

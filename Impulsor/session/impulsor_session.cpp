@@ -19,11 +19,6 @@ constexpr int kTurnsSpin = 1098;
 constexpr std::array<int, 4> kStrandsSpins = {1103, 1105, 1107, 1109};
 constexpr int kSpinMin = 1, kSpinMax = 1000;
 
-std::string* strandsText(DesignInputs& in, int winding) {
-  std::string* texts[4] = {&in.n11, &in.n21, &in.n22, &in.n23};
-  return texts[winding];
-}
-
 }  // namespace
 
 ImpulsorSession::ImpulsorSession(std::filesystem::path folder, MessageBoxes& boxes)
@@ -223,7 +218,7 @@ void ImpulsorSession::spinStep(int spinId, int direction) {
   if (spinId == kTurnsSpin) text = &inputs_.w11;
   const auto strands = std::find(kStrandsSpins.begin(), kStrandsSpins.end(), spinId);
   if (strands != kStrandsSpins.end())
-    text = strandsText(inputs_, static_cast<int>(strands - kStrandsSpins.begin()));
+    text = &strandsText(inputs_, static_cast<int>(strands - kStrandsSpins.begin()));
   if (!text) return;
   // The control starts from the integer its edit shows and stays inside its range.
   const int current = std::clamp(leadingInteger(*text), kSpinMin, kSpinMax);
