@@ -309,6 +309,21 @@ def atof(s):
     return best
 
 
+
+def read_points(text, anchor, key, factor_anchor, factor_key):
+    """Points of a permeability table as the program reads them: index 0, 1, ... until a point
+    or its factor is missing."""
+    points = []
+    while True:
+        i = len(points)
+        x = lookup(text, anchor, key % i)
+        if not x:
+            return points
+        factor = lookup(text, factor_anchor, factor_key % i)
+        if not factor:
+            return points
+        points.append((x, factor))
+
 def read_series(text):
     """What the program's series reader makes of a file text."""
     cores = []
@@ -330,26 +345,8 @@ def read_series(text):
         for key in ("le", "Ae", "AL"):
             rec[key] = lookup(text, name, key)
         cores.append(rec)
-    h = []
-    while True:
-        i = len(h)
-        hv = lookup(text, "H, Oersteads", "H%d" % i)
-        if not hv:
-            break
-        mv = lookup(text, "", "mu_H%d" % i)
-        if not mv:
-            break
-        h.append((hv, mv))
-    f = []
-    while True:
-        i = len(f)
-        fv = lookup(text, "Frequencies, kHz", "F%d" % i)
-        if not fv:
-            break
-        mv = lookup(text, "Relative mu vs H", "mu_F%d" % i)
-        if not mv:
-            break
-        f.append((fv, mv))
+    h = read_points(text, "H, Oersteads", "H%d", "", "mu_H%d")
+    f = read_points(text, "Frequencies, kHz", "F%d", "Relative mu vs H", "mu_F%d")
     b = []
     while True:
         bv = lookup(text, "Flux density", "B%d" % (len(b) + 1))
